@@ -1,0 +1,54 @@
+// Scanning in the manner of scanf's "%d" and "%s" and of whole-line
+// reading, on an Input. Whitespace is exactly the bytes 9 to 13 and 32.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "io/fail.h"
+#include "io/input.h"
+
+namespace io {
+
+enum class Scan {
+  ok,
+  end,           // the input ended before the item began
+  not_integer,   // "%d" met something that does not start an integer
+  out_of_range,  // "%d" read an integer outside the signed 32-bit range
+  too_long,      // a word or line does not fit its buffer
+};
+
+// What went wrong, for a message: "unexpected end of input", ...
+const char* describe(Scan result);
+
+inline bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Skips whitespace; returns the next byte without taking it, or -1 at the
+// end of the input. This is also what whitespace in a format does.
+int skip_space(Input& in);
+
+// "%d": whitespace, then an optional sign directly followed by decimal
+// digits. The byte after the digits stays in the input.
+Scan scan_int(Input& in, int32_t& value);
+
+// "%s": whitespace, then the longest run of non-whitespace bytes, which is
+// copied to word[0 .. length). Words over `capacity` bytes are too_long.
+// No terminator is written.
+Scan scan_word(Input& in, char* word, size_t capacity, size_t& length);
+
+// Whole-line reading: the bytes up to the next line feed, which is taken
+// and dropped; a last line without one runs to the end of the input. Lines
+// over `capacity` bytes are too_long. No terminator is written.
+Scan scan_line(Input& in, char* line, size_t capacity, size_t& length);
+
+// "%d" where an integer must follow: anything else ends the program with
+// "<where...>: <what went wrong>".
+template <class... Where>
+int32_t expect_int(Input& in, const Where&... where) {
+  int32_t value = 0;
+  Scan result = scan_int(in, value);
+  if (result != Scan::ok) fail(where..., ": ", describe(result));
+  return value;
+}
+
+}  // namespace io
