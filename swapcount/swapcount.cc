@@ -1,0 +1,8 @@
+// swapcount: not written yet.
+
+#include "io/stdio.h"
+
+int main() {
+  io::set_program_name("swapcount");
+  return io::finish();
+}
