@@ -24,17 +24,17 @@ TEST(Barter, Answers) {
       {"", ""},
       {" \r\n\t", ""},
       {"4 3\r\n10 3\r\n", "5\n14\n"},
-      {"4 3\n10", "5\n"},      // an odd count of numbers
-      {"4\n3", "5\n"},         // the last number without a line end
-      {"- 5 3", "-5\n"},       // blanks between sign and digits belong to the number
+      {"4 3\n10", "5\n"},  // an odd count of numbers
+      {"4\n3", "5\n"},     // the last number without a line end
+      {"- 5 3", "-5\n"},   // blanks between sign and digits belong to the number
       {"-\t\n 5 +  3", "-5\n"},
-      {"010 3", "14\n"},       // leading zeros are decimal
-      {"0x10 3", ""},          // reads 0, then fails at the x
-      {"4 3,10 3", "5\n"},     // ends at the comma, status 0
-      {"4 3 x 10 3", "5\n"},   // a failed read is final
+      {"010 3", "14\n"},      // leading zeros are decimal
+      {"0x10 3", ""},         // reads 0, then fails at the x
+      {"4 3,10 3", "5\n"},    // ends at the comma, status 0
+      {"4 3 x 10 3", "5\n"},  // a failed read is final
       {"--5 3", ""},
       {"- ", ""},
-      {"18446744073709551620 3", "5\n"},  // 2^64 + 4 wraps to 4
+      {"18446744073709551620 3", "5\n"},                                      // 2^64 + 4 wraps to 4
       {"9223372036854775808 9223372036854775807", "-9223372036854775808\n"},  // 2^63 reads as -2^63
       {"-9223372036854775808 2", "-9223372036854775808\n"},
       {"12345678901234567890123 5", "6008894903597323773\n"},

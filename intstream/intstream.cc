@@ -11,7 +11,9 @@ bool Reader::read(int64_t& value) {
   return true;
 }
 
-bool Reader::read(uint64_t& value) { return read_bits(value); }
+bool Reader::read(uint64_t& value) {
+  return read_bits(value);
+}
 
 bool Reader::read_bits(uint64_t& bits) {
   if (failed_) return false;

@@ -3,10 +3,10 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 
 #include "io/stdio.h"
 
@@ -15,7 +15,9 @@ namespace {
 const char* program_name = "filter";
 }
 
-void set_program_name(const char* name) { program_name = name; }
+void set_program_name(const char* name) {
+  program_name = name;
+}
 
 Message& Message::operator<<(std::string_view text) {
   size_t n = std::min(text.size(), sizeof buf_ - len_);

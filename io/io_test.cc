@@ -32,7 +32,8 @@ std::string scan_ints(const std::string& input) {
     io::Scan result = io::scan_int(bytes.in, value);
     if (result != io::Scan::ok) {
       int next = bytes.in.peek();
-      return seen + "(" + io::describe(result) + (next >= 0 ? std::string(" at ") + char(next) : "") + ")";
+      return seen + "(" + io::describe(result) +
+             (next >= 0 ? std::string(" at ") + char(next) : "") + ")";
     }
     seen += std::to_string(value) + " ";
   }
@@ -165,8 +166,9 @@ TEST(Output, Integers) {
 }
 
 TEST(Output, FixedMatchesPrintf) {
-  const double values[] = {0.0, 0.5, 1.5, 2.5, 73.96450805664062, 40.0, 1e22, 25852016738884978212864.0,
-                           1.5e300, -6.0, 99.9995, 0.0625, 100.0 / 3};
+  const double values[] = {
+      0.0,     0.5,  1.5,     2.5,    73.96450805664062, 40.0, 1e22, 25852016738884978212864.0,
+      1.5e300, -6.0, 99.9995, 0.0625, 100.0 / 3};
   for (int precision : {0, 3}) {
     for (double v : values) {
       char expected[400];

@@ -21,7 +21,9 @@ enum class Scan {
 // What went wrong, for a message: "unexpected end of input", ...
 const char* describe(Scan result);
 
-inline bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool is_space(int c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Skips whitespace; returns the next byte without taking it, or -1 at the
 // end of the input. This is also what whitespace in a format does.

@@ -89,7 +89,9 @@ Outcome collect(pid_t pid, int out, int err, int timeout_ms) {
   return outcome;
 }
 
-void make_pipe(int fds[2]) { check(pipe2(fds, O_CLOEXEC) == 0, "pipe"); }
+void make_pipe(int fds[2]) {
+  check(pipe2(fds, O_CLOEXEC) == 0, "pipe");
+}
 
 Outcome run_from(std::string_view program, int in, Sink sink, int timeout_ms) {
   int out[2] = {-1, -1}, err[2];
