@@ -145,9 +145,13 @@ void splice(Rng& rng, Text& out, std::string_view) {
   int room = static_cast<int>(rng.between(4, 127)) - 4;
   bool carriage_return = varied && room > 0 && rng.chance(10);
   if (carriage_return) --room;
-  int cuts[6] = {0, 0, 0, 0, 0, room};  // piece i runs from cuts[i] to cuts[i + 1]
-  for (int i = 1; i < 5; ++i) cuts[i] = static_cast<int>(rng.between(0, room));
-  std::sort(cuts + 1, cuts + 5);
+  // Piece i runs from cuts[i] to cuts[i + 1]; none may pass 111 bytes.
+  int cuts[6] = {0, 0, 0, 0, 0, room};
+  do {
+    for (int i = 1; i < 5; ++i) cuts[i] = static_cast<int>(rng.between(0, room));
+    std::sort(cuts + 1, cuts + 5);
+  } while (cuts[5] - cuts[4] + carriage_return > 111 || cuts[4] - cuts[3] > 111 ||
+           cuts[3] - cuts[2] > 111 || cuts[2] - cuts[1] > 111);
   const char ends[5] = {'<', '>', '<', '>', 0};
   for (int piece = 0; piece < 5; ++piece) {
     for (int i = cuts[piece]; i < cuts[piece + 1]; ++i) {
