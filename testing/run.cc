@@ -8,6 +8,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -30,12 +31,12 @@ long long now_ms() {
 
 // Starts `program` with the given descriptors as its standard input,
 // output and error (-1 for output: closed).
-pid_t spawn(std::string_view program, int in, int out, int err) {
+pid_t spawn(std::string_view program, int in, int out, int err, bool sigpipe_ignored = false) {
   std::string path = program_path(program);
   pid_t pid = fork();
   check(pid >= 0, "fork");
   if (pid == 0) {
-    signal(SIGPIPE, SIG_DFL);
+    signal(SIGPIPE, sigpipe_ignored ? SIG_IGN : SIG_DFL);
     dup2(in, 0);
     if (out >= 0) {
       dup2(out, 1);
@@ -93,6 +94,19 @@ void make_pipe(int fds[2]) {
   check(pipe2(fds, O_CLOEXEC) == 0, "pipe");
 }
 
+// A file in memory holding `input`, positioned at its start.
+int input_file(std::string_view input) {
+  int in = memfd_create("input", MFD_CLOEXEC);
+  check(in >= 0, "memfd_create");
+  for (size_t done = 0; done < input.size();) {
+    ssize_t n = write(in, input.data() + done, input.size() - done);
+    check(n > 0, "write");
+    done += n;
+  }
+  lseek(in, 0, SEEK_SET);
+  return in;
+}
+
 Outcome run_from(std::string_view program, int in, Sink sink, int timeout_ms) {
   int out[2] = {-1, -1}, err[2];
   make_pipe(err);
@@ -122,21 +136,42 @@ std::string program_path(std::string_view program) {
 }
 
 Outcome run(std::string_view program, std::string_view input, Sink sink, int timeout_ms) {
-  int in = memfd_create("input", MFD_CLOEXEC);
-  check(in >= 0, "memfd_create");
-  for (size_t done = 0; done < input.size();) {
-    ssize_t n = write(in, input.data() + done, input.size() - done);
-    check(n > 0, "write");
-    done += n;
-  }
-  lseek(in, 0, SEEK_SET);
-  return run_from(program, in, sink, timeout_ms);
+  return run_from(program, input_file(input), sink, timeout_ms);
 }
 
 Outcome run_with_stdin(std::string_view program, const char* path) {
   int in = open(path, O_RDONLY | O_CLOEXEC);
   check(in >= 0, path);
   return run_from(program, in, Sink::pipe, 20000);
+}
+
+Outcome run_into_closing_reader(std::string_view program, std::string_view input, size_t keep,
+                                bool sigpipe_ignored, int timeout_ms) {
+  int in = input_file(input);
+  int out[2], err[2];
+  make_pipe(out);
+  make_pipe(err);
+  pid_t pid = spawn(program, in, out[1], err[1], sigpipe_ignored);
+  close(in);
+  close(out[1]);
+  close(err[1]);
+  // Take at most `keep` bytes, then go away.
+  long long deadline = now_ms() + timeout_ms;
+  std::string kept;
+  while (kept.size() < keep) {
+    long long left = deadline - now_ms();
+    pollfd fd = {out[0], POLLIN, 0};
+    if (left <= 0 || poll(&fd, 1, static_cast<int>(left)) <= 0) break;
+    char buf[4096];
+    ssize_t n = read(out[0], buf, std::min(sizeof buf, keep - kept.size()));
+    if (n <= 0) break;
+    kept.append(buf, n);
+  }
+  close(out[0]);
+  long long left = deadline - now_ms();
+  Outcome outcome = collect(pid, -1, err[0], left > 0 ? static_cast<int>(left) : 0);
+  outcome.out = kept;
+  return outcome;
 }
 
 Session::Session(std::string_view program) {

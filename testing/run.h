@@ -33,6 +33,14 @@ Outcome run(std::string_view program, std::string_view input, Sink sink = Sink::
 // Runs `program` with standard input opened from `path` (a directory, say).
 Outcome run_with_stdin(std::string_view program, const char* path);
 
+// Runs `program` with `input` as standard input while a reader takes the
+// first `keep` bytes of its standard output and then closes the pipe, as
+// `program | head -c keep` does; `out` holds the bytes taken. With
+// `sigpipe_ignored` the program starts with SIGPIPE ignored, so writing to
+// the closed pipe fails with EPIPE instead of ending the program.
+Outcome run_into_closing_reader(std::string_view program, std::string_view input, size_t keep,
+                                bool sigpipe_ignored = false, int timeout_ms = 20000);
+
 // A program driven interactively: its standard input is a pipe that stays
 // open until close().
 class Session {
