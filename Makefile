@@ -3,7 +3,7 @@
 PRESET ?= release
 BUILD_DIR = $(if $(filter release,$(PRESET)),build,build-$(PRESET))
 
-.PHONY: all build test demo clean
+.PHONY: all build test demo install clean
 
 all: build
 
@@ -17,6 +17,12 @@ test: build
 demo:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@scripts/demo build/bin examples
+
+# The programs to PREFIX/bin, their manual pages to PREFIX/share/man/man1;
+# DESTDIR, if given, stages the whole tree below it.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf build build-*
