@@ -3,7 +3,7 @@
 PRESET ?= release
 BUILD_DIR = $(if $(filter release,$(PRESET)),build,build-$(PRESET))
 
-.PHONY: all build test demo install clean
+.PHONY: all build test demo install fuzz clean
 
 all: build
 
@@ -23,6 +23,11 @@ demo:
 PREFIX ?= /usr/local
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# Coverage-guided fuzzing of every program, FUZZ_SECONDS each (fuzz/run).
+FUZZ_SECONDS ?= 60
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run
 
 clean:
 	rm -rf build build-*
