@@ -69,6 +69,10 @@ TEST(SameAsPlainVersion, Arrangements) {
   expect_same_as_plain("arrangements", {{"typical", 20000, 4}, {"long", 20000, 4}});
 }
 
+TEST(SameAsPlainVersion, Splice) {
+  expect_same_as_plain("splice", {{"typical", 30000, 4}});
+}
+
 TEST(SameAsPlainVersion, Swapcount) {
   expect_same_as_plain("swapcount", {{"typical", 30000, 4},
                                      {"len10", 5000, 2},
