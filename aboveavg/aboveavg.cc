@@ -53,11 +53,7 @@ float percent_above(const int* a, int n, float mean) {
 
 int main() {
   io::set_program_name("aboveavg");
-  int count = 0;
-  io::Scan result = io::scan_int(io::in, count);
-  if (result == io::Scan::end) return io::finish();
-  if (result != io::Scan::ok) io::fail("count: ", io::describe(result));
-
+  int count = io::read_count(io::in);
   static int values[kMaxLength];
   for (int64_t list = 1; list <= count; ++list) {
     int n = read_length(list);

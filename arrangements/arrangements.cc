@@ -82,10 +82,7 @@ void read_word(int32_t n, char (&word)[kMaxWord + 1]) {
 
 int main() {
   io::set_program_name("arrangements");
-  int32_t count = 0;
-  io::Scan result = io::scan_int(io::in, count);
-  if (result == io::Scan::end) return io::finish();
-  if (result != io::Scan::ok) io::fail("count: ", io::describe(result));
+  int32_t count = io::read_count(io::in);
   char word[kMaxWord + 1];
   for (int32_t n = 0; n < count;) {
     read_word(++n, word);

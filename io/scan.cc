@@ -55,6 +55,14 @@ Scan scan_int(Input& in, int32_t& value) {
   return Scan::ok;
 }
 
+int32_t read_count(Input& in) {
+  int32_t count = 0;
+  Scan result = scan_int(in, count);
+  if (result == Scan::end) return 0;
+  if (result != Scan::ok) fail("count: ", describe(result));
+  return count;
+}
+
 namespace {
 
 // Copies bytes up to the first one for which `stop` holds, across blocks.

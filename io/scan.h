@@ -43,6 +43,11 @@ Scan scan_word(Input& in, char* word, size_t capacity, size_t& length);
 // over `capacity` bytes are too_long. No terminator is written.
 Scan scan_line(Input& in, char* line, size_t capacity, size_t& length);
 
+// The leading "%d" count of a program that reads a counted batch. An empty
+// or whitespace-only input is an empty batch: 0. Anything else that is not
+// an integer ends the program with "count: <what went wrong>".
+int32_t read_count(Input& in);
+
 // "%d" where an integer must follow: anything else ends the program with
 // "<where...>: <what went wrong>".
 template <class... Where>

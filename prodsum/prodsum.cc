@@ -35,10 +35,7 @@ double case_sum(int32_t records, int64_t number) {
 
 int main() {
   io::set_program_name("prodsum");
-  int32_t cases = 0;
-  io::Scan count = io::scan_int(io::in, cases);
-  if (count == io::Scan::end) return io::finish();
-  if (count != io::Scan::ok) io::fail("count: ", io::describe(count));
+  int32_t cases = io::read_count(io::in);
   for (int64_t number = 1; number <= cases; ++number) {
     int32_t records = io::expect_int(io::in, "case ", number, ": record count");
     // Every integer digit of the double, as "%.0lf" prints it.

@@ -68,10 +68,7 @@ std::string_view cut(int32_t n, std::string_view b) {
 
 int main() {
   io::set_program_name("splice");
-  int32_t count = 0;
-  io::Scan result = io::scan_int(io::in, count);
-  if (result == io::Scan::end) return io::finish();
-  if (result != io::Scan::ok) io::fail("count: ", io::describe(result));
+  int32_t count = io::read_count(io::in);
   if (count <= 0) return io::finish();
   // The count is read as "%d\n": the whitespace after it, blank lines and
   // the leading blanks of the first line A included, is skipped.
