@@ -32,6 +32,27 @@ bool divides(double divisor, double product) {
   return std::fmod(product, divisor) == 0.0;
 }
 
+// Up to this length the steps below form only whole numbers that a double
+// holds exactly, so they end on the exact count, and that count, L! / (m1!
+// m2! ...), fits in 64 bits.
+constexpr size_t kExactLength = 20;
+
+// The exact count in integers, a byte at a time: the count of the first i
+// bytes is the count of the first i - 1 times i, divided by how often the
+// i-th byte has occurred so far (the division is exact). Every value stays
+// at most i! <= 20!, below 2^64.
+uint64_t exact_count(const char* word, size_t length) {
+  uint8_t occurrences[256];
+  for (size_t i = 0; i < length; ++i) occurrences[static_cast<unsigned char>(word[i])] = 0;
+  uint64_t count = 1;
+  for (size_t i = 0; i < length; ++i) {
+    uint8_t m = ++occurrences[static_cast<unsigned char>(word[i])];
+    count *= i + 1;
+    if (m > 1) count /= m;
+  }
+  return count;
+}
+
 // The arrangement count of the zero-terminated `word` (at most kMaxWord
 // bytes): L! built up as a running product, divided down by the repeat
 // factors m! whenever the divisor gathered so far divides it exactly.
@@ -40,12 +61,13 @@ bool divides(double divisor, double product) {
 // give the double nearest to 23!, 25 equal bytes give the double nearest to
 // 25! rather than 1).
 double test(char* word) {
+  size_t length = std::strlen(word);
+  if (length <= kExactLength) return static_cast<double>(exact_count(word, length));
   int occurrences[256] = {};
   // A byte seen for the m-th time (m > 1) appends m, so the entries of a
   // byte occurring m times multiply to m!. At most L - 1 entries.
   int repeats[kMaxWord - 1] = {};
   int k = 0;
-  size_t length = std::strlen(word);
   for (size_t i = 0; i < length; ++i) {
     int seen = ++occurrences[static_cast<unsigned char>(word[i])];
     if (seen > 1) repeats[k++] = seen;

@@ -166,9 +166,12 @@ TEST(Output, Integers) {
 }
 
 TEST(Output, FixedMatchesPrintf) {
-  const double values[] = {
-      0.0,     0.5,  1.5,     2.5,    73.96450805664062, 40.0, 1e22, 25852016738884978212864.0,
-      1.5e300, -6.0, 99.9995, 0.0625, 100.0 / 3};
+  const double values[] = {0.0, 0.5, 1.5, 2.5, 73.96450805664062, 40.0, 1e22,
+                           25852016738884978212864.0, 1.5e300, -6.0, 99.9995, 0.0625, 100.0 / 3,
+                           // Whole numbers at the edges of the integer shortcut, and minus zero.
+                           -0.0, -0.5, 9007199254740993.0, 9223372036854774784.0,
+                           9223372036854775808.0, -9223372036854775808.0, -9223372036854774784.0,
+                           -1e19};
   for (int precision : {0, 3}) {
     for (double v : values) {
       char expected[400];

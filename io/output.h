@@ -6,6 +6,7 @@
 #include <charconv>
 #include <concepts>
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 namespace io {
@@ -22,7 +23,11 @@ class Output {
     if (len_ == kSize) flush();
     buf_[len_++] = c;
   }
-  void write(std::string_view bytes);
+  void write(std::string_view bytes) {
+    if (bytes.size() > kSize - len_) return write_through(bytes);
+    std::memcpy(buf_ + len_, bytes.data(), bytes.size());
+    len_ += bytes.size();
+  }
 
   // Decimal digits, a minus sign first when negative.
   template <std::integral Int>
@@ -40,6 +45,7 @@ class Output {
   void flush();
 
  private:
+  void write_through(std::string_view bytes);
   void room(size_t n) {
     if (kSize - len_ < n) flush();
   }
