@@ -3,7 +3,7 @@
 PRESET ?= release
 BUILD_DIR = $(if $(filter release,$(PRESET)),build,build-$(PRESET))
 
-.PHONY: all build test demo install fuzz clean
+.PHONY: all build test demo install fuzz bench clean
 
 all: build
 
@@ -28,6 +28,12 @@ install: build
 FUZZ_SECONDS ?= 60
 fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run
+
+# Throughput of every program against its plain version and the floor, and
+# how time grows with the input (bench/run; docs/benchmarks.md).
+bench:
+	@$(MAKE) --no-print-directory build PRESET=release
+	bench/run build
 
 clean:
 	rm -rf build build-*

@@ -197,12 +197,42 @@ void swapcount(Rng& rng, Text& out, std::string_view shape) {
 void aboveavg(Rng& rng, Text& out, std::string_view shape) {
   bool typical = shape == "typical";
   int n = static_cast<int>(typical ? rng.between(1, 100) : rng.between(1, 1012));
-  // Lists of 64 values can meet a percentage halfway between two outputs.
-  if (out.varied() && rng.chance(10)) n = 64;
+  int64_t lo = typical ? 0 : kMin32;
+  int64_t hi = typical ? 100 : kMax32;
+  int ones = -1;  // when set: `ones` values 1 and the rest 0, shuffled
+  if (out.varied()) {
+    // c values above the mean in a list of n, where the percentage's
+    // rounding to float decides its third decimal (125 of 169: 73.965%,
+    // not 73.964%).
+    static const int kCloseCalls[][2] = {{125, 169}, {160, 187}, {158, 207}, {187, 223},
+                                         {194, 261}, {266, 279}, {288, 311}, {23, 320}};
+    int kind = static_cast<int>(rng.between(1, 100));
+    if (kind <= 10) {
+      n = 64;  // one share in 64 can lie halfway between two outputs
+    } else if (kind <= 20) {
+      const int(&call)[2] = rng.pick(kCloseCalls);
+      ones = call[0];
+      n = call[1];
+    } else if (kind <= 40 && !typical) {
+      // A few values close together far from 0, where the float sum and
+      // mean are coarse but still among the values.
+      n = static_cast<int>(rng.between(2, 30));
+      int64_t base = rng.between(kMin32 + 100, kMax32 - 100);
+      lo = base - static_cast<int64_t>(rng.between(0, 100));
+      hi = base + static_cast<int64_t>(rng.between(0, 100));
+    }
+  }
   out.number(n);
   for (int i = 0; i < n; ++i) {
     out.gap();
-    out.number(typical ? rng.between(0, 100) : rng.between(kMin32, kMax32));
+    if (ones >= 0) {
+      // The i-th value is 1 with the chance that keeps `ones` of them.
+      bool one = rng.between(1, n - i) <= ones;
+      ones -= one;
+      out.number(one ? 1 : 0);
+    } else {
+      out.number(rng.between(lo, hi));
+    }
   }
   out.line_end();
 }

@@ -80,6 +80,10 @@ TEST(SameAsPlainVersion, Swapcount) {
                                      {"reversed1012", 40000, 2}});
 }
 
+TEST(SameAsPlainVersion, Aboveavg) {
+  expect_same_as_plain("aboveavg", {{"typical", 30000, 4}, {"fullrange", 40000, 4}});
+}
+
 TEST(SameAsPlainVersion, Subseq) {
   expect_same_as_plain("subseq", {{"typical", 30000, 4}, {"long", 1, 2}});
 }
