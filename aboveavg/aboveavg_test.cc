@@ -10,7 +10,6 @@ namespace {
 using testing_run::Outcome;
 using testing_run::run;
 using testing_run::Session;
-using testing_run::Sink;
 
 // One list: its length, then `times` copies of each value in turn.
 std::string list(std::initializer_list<std::pair<int, int>> runs) {
@@ -127,15 +126,6 @@ TEST(Aboveavg, EndsAfterTheLastListWithoutReadingOn) {
   EXPECT_EQ(none.line(10000), "");
   EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(none.close(), (Outcome{"", "", 0}));
-}
-
-TEST(Aboveavg, OutputAndInputFailures) {
-  EXPECT_EQ(run("aboveavg", "1 3 70 90 80\n", Sink::dev_full),
-            (Outcome{"", "aboveavg: write error: No space left on device\n", 1}));
-  EXPECT_EQ(run("aboveavg", "1 3 70 90 80\n", Sink::closed),
-            (Outcome{"", "aboveavg: write error: Bad file descriptor\n", 1}));
-  EXPECT_EQ(testing_run::run_with_stdin("aboveavg", "/"),
-            (Outcome{"", "aboveavg: read error: Is a directory\n", 1}));
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ using namespace std::literals;
 using testing_run::Outcome;
 using testing_run::run;
 using testing_run::Session;
-using testing_run::Sink;
 
 struct Case {
   std::string_view input;
@@ -175,15 +174,6 @@ TEST(Arrangements, AnswersEachWordAsItArrivesAndStopsAfterTheLast) {
   EXPECT_EQ(arrangements.line(10000), "");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(arrangements.close(), (Outcome{"", "", 0}));
-}
-
-TEST(Arrangements, OutputAndInputFailures) {
-  EXPECT_EQ(run("arrangements", "1 ab\n", Sink::dev_full),
-            (Outcome{"", "arrangements: write error: No space left on device\n", 1}));
-  EXPECT_EQ(run("arrangements", "1 ab\n", Sink::closed),
-            (Outcome{"", "arrangements: write error: Bad file descriptor\n", 1}));
-  EXPECT_EQ(testing_run::run_with_stdin("arrangements", "/"),
-            (Outcome{"", "arrangements: read error: Is a directory\n", 1}));
 }
 
 }  // namespace

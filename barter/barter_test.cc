@@ -6,7 +6,6 @@ namespace {
 using testing_run::Outcome;
 using testing_run::run;
 using testing_run::Session;
-using testing_run::Sink;
 
 struct Case {
   const char* input;
@@ -76,15 +75,6 @@ TEST(Barter, AnswersEachPairAsItArrives) {
   barter.send(" ");
   EXPECT_EQ(barter.line(), "124\n");
   EXPECT_EQ(barter.close(), (Outcome{"", "", 0}));
-}
-
-TEST(Barter, OutputAndInputFailures) {
-  EXPECT_EQ(run("barter", "4 3\n", Sink::dev_full),
-            (Outcome{"", "barter: write error: No space left on device\n", 1}));
-  EXPECT_EQ(run("barter", "4 3\n", Sink::closed),
-            (Outcome{"", "barter: write error: Bad file descriptor\n", 1}));
-  EXPECT_EQ(testing_run::run_with_stdin("barter", "/"),
-            (Outcome{"", "barter: read error: Is a directory\n", 1}));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ using namespace std::literals;
 using testing_run::Outcome;
 using testing_run::run;
 using testing_run::Session;
-using testing_run::Sink;
 
 struct Case {
   std::string_view input;
@@ -147,16 +146,6 @@ TEST(Splice, NoCasesMeansNoWaitingForLines) {
   EXPECT_EQ(splice.line(10000), "");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(splice.close(), (Outcome{"", "", 0}));
-}
-
-TEST(Splice, OutputAndInputFailures) {
-  const char* input = "1\na<b>c<d>e\nx...\n";
-  EXPECT_EQ(run("splice", input, Sink::dev_full),
-            (Outcome{"", "splice: write error: No space left on device\n", 1}));
-  EXPECT_EQ(run("splice", input, Sink::closed),
-            (Outcome{"", "splice: write error: Bad file descriptor\n", 1}));
-  EXPECT_EQ(testing_run::run_with_stdin("splice", "/"),
-            (Outcome{"", "splice: read error: Is a directory\n", 1}));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ using namespace std::string_view_literals;
 using testing_run::Outcome;
 using testing_run::run;
 using testing_run::Session;
-using testing_run::Sink;
 
 struct Case {
   std::string_view input;
@@ -123,15 +122,6 @@ TEST(Subseq, AnswersEachPairAsItArrives) {
   EXPECT_EQ(subseq.line(), "Yes\n");
   subseq.send("abc\n");
   EXPECT_EQ(subseq.close(), (Outcome{"", "subseq: pair 4: pattern without a text\n", 1}));
-}
-
-TEST(Subseq, OutputAndInputFailures) {
-  EXPECT_EQ(run("subseq", "a a\n", Sink::dev_full),
-            (Outcome{"", "subseq: write error: No space left on device\n", 1}));
-  EXPECT_EQ(run("subseq", "a a\n", Sink::closed),
-            (Outcome{"", "subseq: write error: Bad file descriptor\n", 1}));
-  EXPECT_EQ(testing_run::run_with_stdin("subseq", "/"),
-            (Outcome{"", "subseq: read error: Is a directory\n", 1}));
 }
 
 }  // namespace
