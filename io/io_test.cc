@@ -52,6 +52,8 @@ TEST(ScanInt, Table) {
       {"2147483648", "(integer outside the 32-bit range)"},
       {"-2147483649", "(integer outside the 32-bit range)"},
       {"99999999999999999999999999", "(integer outside the 32-bit range)"},
+      {"4294967296 -4294967295", "(integer outside the 32-bit range at  )"},
+      {"1234567890 -0000000001 +1", "1234567890 -1 1 (unexpected end of input)"},
       {"- 5", "(not an integer at  )"},
       {"+-5", "(not an integer at -)"},
       {"12abc", "12 (not an integer at a)"},
@@ -59,7 +61,17 @@ TEST(ScanInt, Table) {
       {"-", "(not an integer)"},
       {"\xff", "(not an integer at \xff)"},
   };
-  for (const Case& c : cases) EXPECT_EQ(scan_ints(c.input), c.scanned) << c.input;
+  for (const Case& c : cases) {
+    EXPECT_EQ(scan_ints(c.input), c.scanned) << c.input;
+    // Again with the number well inside the buffer, where the quick path
+    // reads it; a failure now has a blank after it.
+    std::string padded = c.scanned;
+    size_t last = padded.rfind('(');
+    if (padded.find(" at ", last) == std::string::npos && !padded.ends_with("end of input)")) {
+      padded.insert(padded.size() - 1, " at  ");
+    }
+    EXPECT_EQ(scan_ints(c.input + std::string(16, ' ')), padded) << c.input;
+  }
 }
 
 TEST(ScanInt, NumbersAcrossBlocks) {

@@ -31,7 +31,7 @@ int skip_space(Input& in) {
   }
 }
 
-Scan scan_int(Input& in, int32_t& value) {
+Scan scan_int_bytewise(Input& in, int32_t& value) {
   int c = skip_space(in);
   if (c < 0) return Scan::end;
   in.get();

@@ -29,9 +29,37 @@ inline bool is_space(int c) {
 // end of the input. This is also what whitespace in a format does.
 int skip_space(Input& in);
 
+// scan_int a byte at a time: any number, wherever the buffer ends.
+Scan scan_int_bytewise(Input& in, int32_t& value);
+
 // "%d": whitespace, then an optional sign directly followed by decimal
 // digits. The byte after the digits stays in the input.
-Scan scan_int(Input& in, int32_t& value);
+inline Scan scan_int(Input& in, int32_t& value) {
+  const char* p = in.begin();
+  const char* end = in.end();
+  while (p != end && is_space(static_cast<unsigned char>(*p))) ++p;
+  // Inline, the common case: a sign, up to ten digits and the byte after
+  // them, all buffered (12 bytes at most), and a value in range. Anything
+  // else is read again from p, a byte at a time.
+  if (end - p >= 12) {
+    bool negative = *p == '-';
+    const char* digits = p + (*p == '-' || *p == '+');
+    const char* q = digits;
+    uint64_t magnitude = 0;
+    while (q - digits < 10 && static_cast<unsigned>(*q - '0') < 10) {
+      magnitude = magnitude * 10 + (*q++ - '0');
+    }
+    if (q != digits && static_cast<unsigned>(*q - '0') >= 10 &&
+        magnitude <= (uint64_t{1} << 31) - (negative ? 0 : 1)) {
+      in.advance(q);
+      value = static_cast<int32_t>(negative ? -static_cast<int64_t>(magnitude)
+                                            : static_cast<int64_t>(magnitude));
+      return Scan::ok;
+    }
+  }
+  in.advance(p);
+  return scan_int_bytewise(in, value);
+}
 
 // "%s": whitespace, then the longest run of non-whitespace bytes, which is
 // copied to word[0 .. length). Words over `capacity` bytes are too_long.
