@@ -13,16 +13,33 @@ int merge(const int* from, int* to, int lo, int mid, int hi) {
   int i = lo;
   int j = mid;
   int k = lo;
+  // Branch-free: which run gives the next element is a data-dependent coin
+  // toss that a branch would mispredict half the time.
   while (i < mid && j < hi) {
-    if (from[j] < from[i]) {
-      inversions += mid - i;
-      to[k++] = from[j++];
-    } else {
-      to[k++] = from[i++];
-    }
+    int left = from[i];
+    int right = from[j];
+    bool take_right = right < left;
+    to[k++] = take_right ? right : left;
+    inversions += take_right ? mid - i : 0;
+    j += take_right;
+    i += !take_right;
   }
-  k = std::copy(from + i, from + mid, to + k) - to;
-  std::copy(from + j, from + hi, to + k);
+  while (i < mid) to[k++] = from[i++];
+  while (j < hi) to[k++] = from[j++];
+  return inversions;
+}
+
+// Sorts a[lo, hi) by insertion and returns its inversions: each element
+// moves left past exactly the larger elements before it.
+int insertion(int* a, int lo, int hi) {
+  int inversions = 0;
+  for (int i = lo + 1; i < hi; ++i) {
+    int v = a[i];
+    int j = i;
+    for (; j > lo && a[j - 1] > v; --j) a[j] = a[j - 1];
+    a[j] = v;
+    inversions += i - j;
+  }
   return inversions;
 }
 
@@ -35,11 +52,13 @@ int merge(const int* from, int* to, int lo, int mid, int hi) {
 // exchanges as the sequence has inversions, which a merge sort counts in
 // O(n log n) steps instead of making them one by one.
 int bubble(int* a, int n) {
+  constexpr int kRun = 8;
+  int count = 0;  // at most 1012 * 1011 / 2, well inside an int
+  for (int lo = 0; lo < n; lo += kRun) count += insertion(a, lo, std::min(lo + kRun, n));
   int scratch[kMaxLength];
   int* from = a;
   int* to = scratch;
-  int count = 0;  // at most 1012 * 1011 / 2, well inside an int
-  for (int width = 1; width < n; width *= 2) {
+  for (int width = kRun; width < n; width *= 2) {
     for (int lo = 0; lo < n; lo += 2 * width) {
       count += merge(from, to, lo, std::min(lo + width, n), std::min(lo + 2 * width, n));
     }
